@@ -15,12 +15,12 @@ target_include_directories(memolux_core PUBLIC ${PROJECT_SOURCE_DIR} ${PROJECT_B
 target_compile_options(memolux_core PRIVATE ${MEMOLUX_WARNINGS})
 
 find_package(GTest REQUIRED)
-add_executable(memolux_unit_tests ${MEMOLUX_UNIT_TEST_SOURCES})
+add_executable(memolux_unit_tests ${MEMOLUX_UNIT_TEST_SOURCES} ${MEMOLUX_NATIVE_UNIT_TEST_SOURCES})
 target_link_libraries(memolux_unit_tests PRIVATE memolux_core GTest::gtest GTest::gtest_main)
 add_test(NAME unit_tests COMMAND memolux_unit_tests)
 
 if(MEMOLUX_FUZZ AND CMAKE_CXX_COMPILER_ID MATCHES "Clang")
-    foreach(target IN ITEMS fuzz_pref_store)
+    foreach(target IN ITEMS fuzz_pref_store fuzz_wave_image)
         add_executable(${target} tests/fuzz/${target}.cpp)
         target_link_libraries(${target} PRIVATE memolux_core)
         target_compile_options(${target} PRIVATE -fsanitize=fuzzer)

@@ -10,16 +10,44 @@ set(MEMOLUX_CORE_SOURCES
     settings/pref_text.cpp
     settings/pref_store.cpp
     settings/settings.cpp
+    app/refresh_timer.cpp
+    # sound layer (portable part)
+    help/wave_image.cpp
+    help/sound_layer.cpp
 )
 
 # Platform seams of the core, one set per platform.
 set(MEMOLUX_SEAM_SOURCES_WIN32
     monitor/memory_source_win32.cpp
     settings/file_access_win32.cpp
+    # sound device (Win32)
+    help/sound_device_win32.cpp
 )
 set(MEMOLUX_SEAM_SOURCES_POSIX
     monitor/memory_source_posix.cpp
     settings/file_access_posix.cpp
+    # sound device (POSIX)
+    help/sound_device_posix.cpp
+)
+
+# The program's logic above the toolkit (portable, but it needs a toolkit
+# backend to run).
+set(MEMOLUX_APP_SOURCES
+    app/main.cpp
+    app/memolux_app.cpp
+    app/main_window.cpp
+    app/quit_dialogs.cpp
+    app/end_sequence.cpp
+)
+
+# The window toolkit over Win32.
+set(MEMOLUX_UI_SOURCES_WIN32
+    ui/win32/ui_state.cpp
+    ui/win32/ui_windows.cpp
+    ui/win32/ui_controls.cpp
+    ui/win32/ui_fonts.cpp
+    ui/win32/ui_system.cpp
+    ui/win32/ui_wait.cpp
 )
 
 # Unit tests of the portable logic; they build natively and for Windows.
@@ -30,4 +58,12 @@ set(MEMOLUX_UNIT_TEST_SOURCES
     tests/unit/pref_text_test.cpp
     tests/unit/pref_store_test.cpp
     tests/unit/settings_test.cpp
+    tests/unit/refresh_timer_test.cpp
+    tests/unit/clip_image_test.cpp
+    # sound tests
+    tests/unit/wave_image_test.cpp
+)
+# Unit tests that need the recording fakes of the POSIX seams: native only.
+set(MEMOLUX_NATIVE_UNIT_TEST_SOURCES
+    tests/unit/sound_layer_test.cpp
 )

@@ -6,30 +6,28 @@
 
 std::string formatFixed(float value, std::int32_t decimals)
 {
-    char format[16];
-    if (decimals == -1) {
-        std::snprintf(format, sizeof format, "%%f");
-        decimals = 6;
-    } else {
+    // The format: "%f" for -1, else "%.<decimals>f".
+    std::string format = "%f";
+    if (decimals != -1) {
         if (decimals > 512) {
             decimals = 512;
         } else if (decimals < 0) {
             decimals = 0;  // never passed by the program; keep it harmless
         }
-        std::snprintf(format, sizeof format, "%%.%df", static_cast<int>(decimals));
+        format = "%." + formatInteger(decimals) + "f";
+    } else {
+        decimals = 6;
     }
-    // A float has at most 39 integer digits; add sign, point, decimals and
-    // room for the "1.#INF00" style texts some C runtimes give.
+    // Printed by the C runtime's own sprintf (on Windows, MSVCRT's). The
+    // buffer always fits: a float has at most 39 integer digits, plus sign,
+    // point, the decimals and the terminator; the "1.#INF00" style texts of
+    // some runtimes are shorter than that.
     std::vector<char> buffer(static_cast<std::size_t>(decimals) + 64);
-    const int written = std::snprintf(buffer.data(), buffer.size(), format,
-                                      static_cast<double>(value));
-    if (written < 0) {
+    const int written = std::sprintf(buffer.data(), format.c_str(), static_cast<double>(value));
+    if (written < 0 || static_cast<std::size_t>(written) >= buffer.size()) {
         return std::string();
     }
-    const std::size_t length = static_cast<std::size_t>(written) < buffer.size()
-                                   ? static_cast<std::size_t>(written)
-                                   : buffer.size() - 1;
-    return std::string(buffer.data(), length);
+    return std::string(buffer.data(), static_cast<std::size_t>(written));
 }
 
 std::string formatInteger(std::int64_t value)
