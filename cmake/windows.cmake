@@ -51,3 +51,14 @@ target_link_options(Memolux PRIVATE -s)
 add_custom_command(TARGET Memolux POST_BUILD
     COMMAND ${CMAKE_COMMAND} -E copy_if_different ${PROJECT_SOURCE_DIR}/resources/Config.prefs
             $<TARGET_FILE_DIR:Memolux>/Config.prefs)
+
+# End-to-end tests: a Windows program that drives Memolux.exe from beside it.
+set(MEMOLUX_E2E_SOURCES
+    tests/e2e/driver.cpp
+    tests/e2e/main_window_test.cpp
+)
+add_executable(memolux_e2e_tests ${MEMOLUX_E2E_SOURCES})
+target_include_directories(memolux_e2e_tests PRIVATE ${PROJECT_SOURCE_DIR})
+target_compile_options(memolux_e2e_tests PRIVATE ${MEMOLUX_GTEST_SHIM})
+target_link_libraries(memolux_e2e_tests PRIVATE gtest gtest_main user32 gdi32)
+add_dependencies(memolux_e2e_tests Memolux)
