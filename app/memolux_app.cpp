@@ -7,15 +7,17 @@
 #include "app/main_window.h"
 #include "app/quit_dialogs.h"
 #include "app/refresh_timer.h"
+#include "help/help_window.h"
 #include "monitor/memory_sample.h"
 #include "monitor/peak_records.h"
+#include "settings/options_dialog.h"
 #include "settings/pref_store.h"
 #include "settings/settings.h"
+#include "settings/settings_commit.h"
 #include "ui/ui.h"
 
 namespace {
 
-constexpr char kSettingsFile[] = "Config.prefs";
 constexpr int kIdleWaitMs = 100;
 
 // What the main procedure owns for the life of the process.
@@ -32,7 +34,7 @@ void start(AppState& app)
 {
     ui::startup();
     app.records = PeakRecords{};
-    if (!preferenceStore().openStore(kSettingsFile)) {
+    if (!preferenceStore().openStore(kSettingsFileName)) {
         reportError("Die Datei Config.prefs konnte nicht gefunden oder ge\xF6" "ffnet werden!\n"
                     "Neuinstallation des Programmes k\xF6nnte den Fehler beheben.",
                     "404.PRF", true);
@@ -64,7 +66,9 @@ void refreshIfDue(AppState& app)
 void onControl(AppState& app, int controlId)
 {
     if (controlId == ids::kOptionsButton) {
-        // The options window joins here.
+        runOptionsDialog();
+        // The new settings show from the next timed refresh on.
+        app.settings = commitSettings(preferenceStore(), ui::sleepMs);
     } else if (controlId == ids::kQuitButton) {
         app.quit = confirmQuit();
     }
@@ -83,7 +87,9 @@ void runMainLoop(AppState& app)
             onControl(app, event.id);
             break;
         case ui::UiEvent::Kind::Menu:
-            // The help window joins here.
+            if (event.id == ids::kHelpMenuItem) {
+                runHelpWindow();
+            }
             break;
         case ui::UiEvent::Kind::Close:
             app.quit = true;

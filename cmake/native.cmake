@@ -27,3 +27,13 @@ if(MEMOLUX_FUZZ AND CMAKE_CXX_COMPILER_ID MATCHES "Clang")
         target_link_options(${target} PRIVATE -fsanitize=fuzzer)
     endforeach()
 endif()
+
+# The refresh benchmark: only meaningful without the sanitizers.
+if(NOT MEMOLUX_SANITIZE)
+    find_package(benchmark QUIET)
+    if(benchmark_FOUND)
+        add_executable(memolux_refresh_benchmark bench/refresh_benchmark.cpp)
+        target_link_libraries(memolux_refresh_benchmark PRIVATE memolux_core benchmark::benchmark)
+        target_compile_options(memolux_refresh_benchmark PRIVATE ${MEMOLUX_WARNINGS})
+    endif()
+endif()

@@ -11,6 +11,13 @@ set(MEMOLUX_CORE_SOURCES
     settings/pref_store.cpp
     settings/settings.cpp
     app/refresh_timer.cpp
+    # options window logic (portable)
+    settings/unit_tables.cpp
+    settings/parse_integer.cpp
+    settings/options_save.cpp
+    settings/settings_commit.cpp
+    # help window logic (portable)
+    help/help_text.cpp
     # sound layer (portable part)
     help/wave_image.cpp
     help/sound_layer.cpp
@@ -38,6 +45,10 @@ set(MEMOLUX_APP_SOURCES
     app/main_window.cpp
     app/quit_dialogs.cpp
     app/end_sequence.cpp
+    # options window
+    settings/options_dialog.cpp
+    # help window
+    help/help_window.cpp
 )
 
 # The window toolkit over Win32.
@@ -61,7 +72,18 @@ set(MEMOLUX_UNIT_TEST_SOURCES
     tests/unit/refresh_timer_test.cpp
     tests/unit/clip_image_test.cpp
     # sound tests
+    # options tests
+    tests/unit/parse_integer_test.cpp
+    tests/unit/unit_tables_test.cpp
+    tests/unit/options_save_test.cpp
+    tests/unit/settings_commit_test.cpp
+    # help tests
+    tests/unit/help_text_test.cpp
     tests/unit/wave_image_test.cpp
+)
+# Unit tests of the Windows seams: Windows builds only.
+set(MEMOLUX_WIN32_UNIT_TEST_SOURCES
+    tests/unit/file_access_win32_test.cpp
 )
 # Unit tests that need the recording fakes of the POSIX seams: native only.
 set(MEMOLUX_NATIVE_UNIT_TEST_SOURCES

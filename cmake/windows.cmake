@@ -25,7 +25,7 @@ set(MEMOLUX_GTEST_SHIM -include ${PROJECT_SOURCE_DIR}/tests/support/gtest_win32_
 target_compile_options(gtest PRIVATE ${MEMOLUX_GTEST_SHIM})
 target_compile_options(gtest_main PRIVATE ${MEMOLUX_GTEST_SHIM})
 
-add_executable(memolux_unit_tests ${MEMOLUX_UNIT_TEST_SOURCES})
+add_executable(memolux_unit_tests ${MEMOLUX_UNIT_TEST_SOURCES} ${MEMOLUX_WIN32_UNIT_TEST_SOURCES})
 target_link_libraries(memolux_unit_tests PRIVATE memolux_core gtest gtest_main)
 target_compile_options(memolux_unit_tests PRIVATE ${MEMOLUX_GTEST_SHIM})
 
@@ -52,10 +52,29 @@ add_custom_command(TARGET Memolux POST_BUILD
     COMMAND ${CMAKE_COMMAND} -E copy_if_different ${PROJECT_SOURCE_DIR}/resources/Config.prefs
             $<TARGET_FILE_DIR:Memolux>/Config.prefs)
 
+# Baseline of the benchmark: an empty window with the same idle loop, built
+# and linked like the program.
+add_executable(memolux_empty_window WIN32 bench/empty_window.cpp app/lean_runtime_mingw.cpp)
+target_compile_options(memolux_empty_window PRIVATE ${MEMOLUX_WARNINGS})
+target_link_libraries(memolux_empty_window PRIVATE comctl32 gdi32 user32)
+target_link_options(memolux_empty_window PRIVATE -s)
+
 # End-to-end tests: a Windows program that drives Memolux.exe from beside it.
 set(MEMOLUX_E2E_SOURCES
     tests/e2e/driver.cpp
     tests/e2e/main_window_test.cpp
+    # options window tests
+    tests/e2e/options_driver.cpp
+    tests/e2e/options_window_test.cpp
+    tests/e2e/options_commit_test.cpp
+    # help window tests
+    tests/e2e/help_window_test.cpp
+    tests/e2e/help_loop_test.cpp
+    tests/e2e/help_sound_test.cpp
+    tests/e2e/window_inspection.cpp
+    tests/e2e/sound_capture.cpp
+    help/help_text.cpp
+    ${PROJECT_BINARY_DIR}/generated/help_clip_image.cpp
 )
 add_executable(memolux_e2e_tests ${MEMOLUX_E2E_SOURCES})
 target_include_directories(memolux_e2e_tests PRIVATE ${PROJECT_SOURCE_DIR})

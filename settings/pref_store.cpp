@@ -89,6 +89,9 @@ void PreferenceStore::closeStore()
             const std::string text = buildPrefText(entries_, utf8_);
             if (rewindFile(file_) && writeFile(file_, text.data(), text.size())) {
                 truncateFile(file_);
+                // On the disk before the file can be moved into the place of
+                // another: a file that replaces the settings must be whole.
+                flushFile(file_);
             }
         } catch (const std::bad_alloc&) {
             // No memory for the text: the file keeps what it had.

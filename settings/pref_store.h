@@ -26,7 +26,8 @@ public:
     bool openStore(std::string_view path);
     // Closes what the store holds, then creates or empties the file.
     bool createStore(std::string_view path);
-    // Writes the file if anything was written into the store, then empties it.
+    // Writes the file if anything was written into the store and forces it
+    // onto the disk, then empties the store.
     void closeStore();
 
     bool selectGroup(std::string_view name);

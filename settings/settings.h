@@ -6,6 +6,11 @@
 
 class PreferenceStore;
 
+// The settings file in the current directory, and the file that the options
+// window writes for the commit to put in its place.
+inline constexpr char kSettingsFileName[] = "Config.prefs";
+inline constexpr char kTempSettingsFileName[] = "tempConfig.prefs";
+
 inline constexpr char kSettingsGroup[] = "infSettings";
 inline constexpr char kRefreshTimeKey[] = "RefreshTime";
 inline constexpr char kUnitDataKey[] = "UnitData";

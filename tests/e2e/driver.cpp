@@ -119,6 +119,12 @@ bool MemoluxProcess::fileExists(std::string_view name) const
 
 bool MemoluxProcess::start()
 {
+    if (processInfo_.hProcess != nullptr) {
+        // Started again after the last run ended.
+        CloseHandle(processInfo_.hProcess);
+        CloseHandle(processInfo_.hThread);
+        processInfo_ = PROCESS_INFORMATION{};
+    }
     const std::string exe = driverFolder() + "\\Memolux.exe";
     std::string commandLine = "\"" + exe + "\"";
     STARTUPINFOA startup{};
@@ -249,6 +255,34 @@ void setText(HWND window, const char* text)
     DWORD_PTR ignored = 0;
     SendMessageTimeoutA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000,
                         &ignored);
+}
+
+void clickAt(HWND window, int x, int y)
+{
+    const LPARAM point = MAKELPARAM(x, y);
+    PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, point);
+    PostMessageA(window, WM_LBUTTONUP, 0, point);
+}
+
+void typeText(HWND window, std::string_view text)
+{
+    for (const char c : text) {
+        PostMessageA(window, WM_CHAR, static_cast<unsigned char>(c), 1);
+    }
+}
+
+void pressKey(HWND window, UINT key)
+{
+    const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC)) << 16;
+    PostMessageA(window, WM_KEYDOWN, key, 1 | scan);
+    PostMessageA(window, WM_KEYUP, key, 1 | scan | 0xC0000000);
+}
+
+HWND focusedWindow(HWND window)
+{
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
 }
 
 RECT controlRect(HWND control)

@@ -73,6 +73,15 @@ bool answer(HWND box, int buttonId);
 void requestClose(HWND window);
 // Sets a control's text from outside.
 void setText(HWND window, const char* text);
+// Posts a left click at a point of the window's client area; it moves the
+// keyboard focus as a real click does.
+void clickAt(HWND window, int x, int y);
+// Posts the characters to the window as typing does.
+void typeText(HWND window, std::string_view text);
+// Posts a key press and release (virtual-key code) to the window.
+void pressKey(HWND window, UINT key);
+// The control with the keyboard focus in the window's thread, or null.
+HWND focusedWindow(HWND window);
 
 // The control's rectangle in its parent's client coordinates.
 RECT controlRect(HWND control);

@@ -358,3 +358,34 @@ TEST(Quit, StatisticsShowTheRecordsOfTimedRefreshes)
 }
 
 }  // namespace
+
+namespace {
+
+HWND focusedWindow(HWND window)
+{
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+    return info.hwndFocus;
+}
+
+TEST(Keyboard, TabMovesTheFocusBetweenTheButtons)
+{
+    e2e::MemoluxProcess app;
+    app.writeFile("Config.prefs", e2e::kInstalledSettings);
+    ASSERT_TRUE(app.start());
+    const HWND main = app.waitForMainWindow();
+    ASSERT_NE(main, nullptr);
+    const HWND options = GetDlgItem(main, 9);
+    const HWND quit = GetDlgItem(main, 10);
+    auto tab = [&](HWND to) {
+        PostMessageA(focusedWindow(main) != nullptr ? focusedWindow(main) : main, WM_KEYDOWN, VK_TAB, 0);
+        return e2e::waitUntil(2000, [&] { return focusedWindow(main) == to; });
+    };
+    EXPECT_TRUE(tab(options));
+    EXPECT_TRUE(tab(quit));
+    EXPECT_TRUE(tab(options)) << "the focus wraps around";
+    EXPECT_EQ(app.quitWithoutStatistics(main), 0u);
+}
+
+}  // namespace

@@ -100,6 +100,10 @@ bool createControl(const ControlSpec& spec)
             SendMessageA(record.arrows, UDM_SETBUDDY, reinterpret_cast<WPARAM>(record.handle), 0);
             SendMessageA(record.arrows, UDM_SETRANGE32, static_cast<WPARAM>(spec.rangeLow),
                          static_cast<LPARAM>(spec.rangeHigh));
+            // The up-down control picks a width of its own when created;
+            // give it back the one asked for.
+            SetWindowPos(record.arrows, nullptr, spec.x + spec.width - arrowWidth, spec.y, arrowWidth,
+                         spec.height, SWP_NOZORDER | SWP_NOACTIVATE);
         }
         break;
     }

@@ -1,0 +1,55 @@
+// A running program with its main window, for tests of the help window;
+// the help window is opened by F1 and closed before the program quits.
+#pragma once
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "tests/e2e/driver.h"
+
+namespace e2e {
+
+inline constexpr char kHelpTitle[] = "Memolux Hilfe";
+
+class HelpWindowFixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        app.writeFile("Config.prefs", settingsFile(200, "1.000000", "MB"));
+        ASSERT_TRUE(app.start());
+        main = app.waitForMainWindow();
+        ASSERT_NE(main, nullptr);
+    }
+    void TearDown() override
+    {
+        if (main != nullptr && app.running()) {
+            if (help() != nullptr) {
+                requestClose(help());
+                waitUntil(5000, [&] { return help() == nullptr; });
+            }
+            EXPECT_EQ(app.quitWithoutStatistics(main), 0u);
+        }
+    }
+
+    HWND help() const { return app.findWindow(kHelpTitle); }
+
+    HWND openHelp()
+    {
+        pressKey(main, VK_F1);
+        return app.waitForWindow(kHelpTitle, 5000);
+    }
+
+    // The main window's total label is rewritten within the time.
+    bool refreshes(DWORD timeoutMs)
+    {
+        const HWND total = GetDlgItem(main, 4);
+        setText(total, "marker");
+        return waitUntil(timeoutMs, [&] { return windowText(total) != "marker"; });
+    }
+
+    MemoluxProcess app;
+    HWND main = nullptr;
+};
+
+}  // namespace e2e
