@@ -87,9 +87,8 @@ void runMainLoop(AppState& app)
             onControl(app, event.id);
             break;
         case ui::UiEvent::Kind::Menu:
-            if (event.id == ids::kHelpMenuItem) {
-                runHelpWindow();
-            }
+            // F1 is the only menu item.
+            runHelpWindow();
             break;
         case ui::UiEvent::Kind::Close:
             app.quit = true;

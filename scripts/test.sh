@@ -83,7 +83,10 @@ if wine_session_start; then
     wine_tests() {
         local arch=$1 runner=$2
         step "unit tests under Wine ($arch)" "$runner" "$BUILD/win-$arch/memolux_unit_tests.exe" --gtest_brief=1
-        step "end-to-end tests under Wine ($arch)" "$runner" "$BUILD/win-$arch/memolux_e2e_tests.exe" --gtest_brief=1
+        # Without a sound device first: the sound tests need the recording
+        # one and come last.
+        step "end-to-end tests under Wine ($arch)" "$runner" "$BUILD/win-$arch/memolux_e2e_tests.exe" \
+            --gtest_brief=1 '--gtest_filter=-*HelpSoundDevice*'
     }
     wine_tests x86_64 wine64
     if wine_can_run_32bit; then
@@ -92,6 +95,14 @@ if wine_session_start; then
     else
         echo
         echo "=== i686 under Wine: not run: this kernel cannot execute 32-bit programs (built and checked only)"
+    fi
+    # From here on the session's programs have a sound device that records
+    # what they play.
+    if wine_session_sound_capture; then
+        step "sound end-to-end tests under Wine (x86_64, recording device)" wine64_sound_capture \
+            "$BUILD/win-x86_64/memolux_e2e_tests.exe" --gtest_brief=1 '--gtest_filter=*HelpSoundDevice*'
+    else
+        failures+=("recording sound device")
     fi
 else
     failures+=("Wine session")

@@ -145,7 +145,15 @@ TEST_F(HelpWindow, TextCannotBeChangedByTyping)
     pressKey(text, VK_DELETE);
     pressKey(text, VK_BACK);
     PostMessageA(text, WM_CHAR, VK_BACK, 1);
-    Sleep(300);
+    // A posted selection change marks the end of the queue; twice, for the
+    // characters that the key presses add to it.
+    for (const int marker : {1, 2}) {
+        PostMessageA(text, EM_SETSEL, 0, marker);
+        ASSERT_TRUE(waitUntil(3000, [&] {
+            const LRESULT selection = sendTo(text, EM_GETSEL);
+            return LOWORD(selection) == 0 && HIWORD(selection) == marker;
+        }));
+    }
     EXPECT_EQ(richText(text), std::string(helpText));
 }
 
@@ -153,7 +161,6 @@ TEST_F(HelpWindow, TitleAndVersionUseTheirFonts)
 {
     const HWND window = openHelp();
     ASSERT_NE(window, nullptr);
-    Sleep(300);
     // "Memolux" in 18-point Arial stands about 17 pixels high at 96 dots per
     // inch, the version in 8 points about 8; the default GUI font is also
     // about 8.
@@ -163,8 +170,14 @@ TEST_F(HelpWindow, TitleAndVersionUseTheirFonts)
         ReleaseDC(nullptr, screen);
         return dpi;
     }();
-    const int title = ScreenPixels(GetDlgItem(window, 19)).inkHeight();
-    const int version = ScreenPixels(GetDlgItem(window, 20)).inkHeight();
+    int title = 0;
+    int version = 0;
+    // Both labels drawn, as the window may still be painting.
+    waitUntil(3000, [&] {
+        title = ScreenPixels(GetDlgItem(window, 19)).inkHeight();
+        version = ScreenPixels(GetDlgItem(window, 20)).inkHeight();
+        return title > 0 && version > 0;
+    });
     EXPECT_GE(title, 15 * dotsPerInch / 96);
     EXPECT_LE(title, 19 * dotsPerInch / 96);
     EXPECT_GE(version, 6 * dotsPerInch / 96);
