@@ -62,6 +62,7 @@ target_link_options(memolux_empty_window PRIVATE -s)
 # End-to-end tests: a Windows program that drives Memolux.exe from beside it.
 set(MEMOLUX_E2E_SOURCES
     tests/e2e/driver.cpp
+    tests/e2e/control_layout.cpp
     tests/e2e/main_window_test.cpp
     # options window tests
     tests/e2e/options_driver.cpp

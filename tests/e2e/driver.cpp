@@ -108,8 +108,22 @@ void MemoluxProcess::writeFile(std::string_view name, std::string_view bytes) co
 
 std::string MemoluxProcess::readFile(std::string_view name) const
 {
-    std::ifstream in(path(name), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    // Shares everything, delete included: a test that polls a file must
+    // never be what stops the program from replacing it.
+    HANDLE file = CreateFileA(path(name).c_str(), GENERIC_READ,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return std::string();
+    }
+    std::string bytes;
+    char buffer[4096];
+    DWORD got = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) {
+        bytes.append(buffer, got);
+    }
+    CloseHandle(file);
+    return bytes;
 }
 
 bool MemoluxProcess::fileExists(std::string_view name) const

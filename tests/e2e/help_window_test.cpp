@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "help/help_text.h"
+#include "tests/e2e/control_layout.h"
 #include "tests/e2e/driver.h"
 #include "tests/e2e/help_fixture.h"
 #include "tests/e2e/window_inspection.h"
@@ -61,52 +62,23 @@ TEST_F(HelpWindow, HasItsFiveControlsInOrder)
     const HWND window = openHelp();
     ASSERT_NE(window, nullptr);
 
-    const struct {
-        int id;
-        const char* className;
-        RECT rect;
-        const char* text;  // null: the rich text, checked elsewhere
-        LONG typeStyle;    // SS_ or BS_ type bits
-    } controls[] = {
+    expectControlLayout(window, {
         {18, "Button", {162, 29, 164, 31}, "", BS_PUSHBUTTON},
         {19, "Static", {0, 10, 300, 40}, "Memolux", SS_CENTER},
         {20, "Static", {0, 40, 300, 60}, "VERSION 0.12", SS_CENTER},
-        {21, "RichEdit20A", {0, 80, 300, 280}, nullptr, 0},
+        {21, "RichEdit20A", {0, 80, 300, 280}, nullptr, 0},  // its text: below
         {22, "Static", {190, 280, 300, 300}, "by   Brenholt|Quaro", SS_RIGHT},
-    };
-    const std::vector<HWND> children = childWindows(window);
-    ASSERT_EQ(children.size(), 5u);
-    for (std::size_t i = 0; i < std::size(controls); ++i) {
-        const auto& c = controls[i];
-        SCOPED_TRACE("control " + std::to_string(c.id));
-        const HWND control = GetDlgItem(window, c.id);
-        ASSERT_NE(control, nullptr);
-        EXPECT_EQ(children[i], control) << "created in the order of the ids";
-        EXPECT_EQ(className(control), c.className);
-        const RECT rect = controlRect(control);
-        EXPECT_EQ(rect.left, c.rect.left);
-        EXPECT_EQ(rect.top, c.rect.top);
-        EXPECT_EQ(rect.right, c.rect.right);
-        EXPECT_EQ(rect.bottom, c.rect.bottom);
-        const LONG style = GetWindowLongA(control, GWL_STYLE);
-        if (c.text != nullptr) {
-            EXPECT_EQ(windowText(control), c.text);
-        }
-        if (std::string(c.className) == "Static") {
-            EXPECT_EQ(style & SS_TYPEMASK, c.typeStyle);
-            EXPECT_FALSE(style & SS_NOTIFY) << "labels take no mouse input";
-            EXPECT_FALSE(style & WS_TABSTOP);
-        } else if (std::string(c.className) == "Button") {
-            EXPECT_EQ(style & BS_TYPEMASK, c.typeStyle);
-            EXPECT_TRUE(style & WS_TABSTOP);
-        } else {
-            for (const LONG bit : {ES_MULTILINE, ES_AUTOVSCROLL, ES_NOHIDESEL, ES_WANTRETURN, ES_READONLY,
-                                   static_cast<LONG>(WS_VSCROLL), static_cast<LONG>(WS_TABSTOP)}) {
-                EXPECT_EQ(style & bit, bit) << "style bit " << std::hex << bit;
-            }
-            EXPECT_TRUE(GetWindowLongA(control, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
-        }
+    });
+    EXPECT_EQ(childWindows(window).size(), 5u);
+
+    const HWND control = GetDlgItem(window, 21);
+    ASSERT_NE(control, nullptr);
+    const LONG style = GetWindowLongA(control, GWL_STYLE);
+    for (const LONG bit : {ES_MULTILINE, ES_AUTOVSCROLL, ES_NOHIDESEL, ES_WANTRETURN, ES_READONLY,
+                           static_cast<LONG>(WS_VSCROLL), static_cast<LONG>(WS_TABSTOP)}) {
+        EXPECT_EQ(style & bit, bit) << "style bit " << std::hex << bit;
     }
+    EXPECT_TRUE(GetWindowLongA(control, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
 }
 
 TEST_F(HelpWindow, ShowsTheHelpTextWrappedOnGreyFromItsFirstLine)

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/e2e/control_layout.h"
 #include "tests/e2e/driver.h"
 
 namespace {
@@ -122,13 +123,9 @@ TEST(MainWindow, HasItsElevenControls)
     const HWND main = app.waitForMainWindow();
     ASSERT_NE(main, nullptr);
 
-    const struct {
-        int id;
-        const char* className;
-        RECT rect;
-        const char* text;  // null: a value text, checked elsewhere
-        DWORD alignment;   // SS_ type bits for statics
-    } controls[] = {
+    // The value labels' texts are checked against the system's figures
+    // elsewhere.
+    expectControlLayout(main, {
         {0, "Static", {5, 10, 90, 30}, "RAM gesamt:", SS_RIGHT},
         {4, "Static", {95, 10, 180, 30}, nullptr, SS_LEFT},
         {1, "Static", {5, 30, 90, 50}, "RAM-Verbrauch:", SS_RIGHT},
@@ -137,38 +134,10 @@ TEST(MainWindow, HasItsElevenControls)
         {6, "Static", {95, 50, 180, 70}, nullptr, SS_LEFT},
         {3, "Static", {5, 70, 90, 90}, "RAM frei:", SS_RIGHT},
         {7, "Static", {95, 70, 180, 90}, nullptr, SS_LEFT},
-        {9, "Button", {5, 90, 75, 120}, "Optionen", 0},
-        {10, "Button", {120, 90, 190, 120}, "Beenden", 0},
+        {9, "Button", {5, 90, 75, 120}, "Optionen", BS_PUSHBUTTON},
+        {10, "Button", {120, 90, 190, 120}, "Beenden", BS_PUSHBUTTON},
         {8, "Static", {5, 125, 194, 145}, "F1 f\xFCr Hilfe            by Brenholt (Quaro)", SS_LEFT},
-    };
-    HWND previous = nullptr;
-    for (const auto& c : controls) {
-        SCOPED_TRACE("control " + std::to_string(c.id));
-        const HWND control = GetDlgItem(main, c.id);
-        ASSERT_NE(control, nullptr);
-        EXPECT_EQ(className(control), c.className);
-        const RECT rect = controlRect(control);
-        EXPECT_EQ(rect.left, c.rect.left);
-        EXPECT_EQ(rect.top, c.rect.top);
-        EXPECT_EQ(rect.right, c.rect.right);
-        EXPECT_EQ(rect.bottom, c.rect.bottom);
-        if (c.text != nullptr) {
-            EXPECT_EQ(windowText(control), c.text);
-        }
-        const LONG style = GetWindowLongA(control, GWL_STYLE);
-        if (std::string(c.className) == "Static") {
-            EXPECT_EQ(style & SS_TYPEMASK, static_cast<LONG>(c.alignment));
-            EXPECT_FALSE(style & SS_NOTIFY);
-        } else {
-            EXPECT_EQ(style & BS_TYPEMASK, BS_PUSHBUTTON);
-            EXPECT_TRUE(style & WS_TABSTOP);
-        }
-        // Created in the order of the table: each follows the previous one.
-        if (previous != nullptr) {
-            EXPECT_EQ(GetWindow(previous, GW_HWNDNEXT), control);
-        }
-        previous = control;
-    }
+    });
     EXPECT_EQ(app.quitWithoutStatistics(main), 0u);
 }
 

@@ -145,6 +145,11 @@ void setControlText(int controlId, std::string_view text)
     if (handle == nullptr) {
         return;
     }
+    // An unchanged text is not set again: that would only repaint the
+    // control (the timed refresh rewrites figures that mostly stay).
+    if (controlText(controlId) == text) {
+        return;
+    }
     const std::string value(text);
     // The program's own text changes raise no event.
     const int previous = state().silencedControl;
