@@ -7,6 +7,7 @@
 
 #include "monitor/display_text.h"
 #include "monitor/memory_sample.h"
+#include "monitor/memory_source.h"
 #include "monitor/peak_records.h"
 
 namespace {
@@ -155,6 +156,19 @@ TEST(PeakRecords, MixUnitsAfterAChangeOfUnit)
     updatePeaks(other, scaleSample(kExample, 1.0f));
     updatePeaks(other, scaleSample(kExample, 0.0f));
     EXPECT_EQ(other.peakFree, 1264616.5f) << "kilobytes raise a megabyte peak";
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ReadMemoryStatus, GivesAPlausibleReadingOfThisMachine)
+{
+    const RawMemoryStatus raw = readMemoryStatus();
+    EXPECT_GT(raw.totalPhys, 64LL * 1024 * 1024);
+    EXPECT_GE(raw.availPhys, 0);
+    EXPECT_LE(raw.availPhys, raw.totalPhys);
+    EXPECT_LE(raw.memoryLoad, 100u);
 }
 
 }  // namespace
