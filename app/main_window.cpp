@@ -7,48 +7,48 @@ namespace {
 
 constexpr char kStatusText[] = "F1 f\xFCr Hilfe            by Brenholt (Quaro)";
 
-ui::ControlSpec label(int id, int x, int y, int width, std::string_view text, ui::Align align)
+ui::ControlArgs label(int id, int x, int y, int width, std::string_view text, ui::Align align)
 {
-    ui::ControlSpec spec;
-    spec.window = ids::kMainWindow;
-    spec.id = id;
-    spec.kind = ui::ControlKind::Label;
-    spec.x = x;
-    spec.y = y;
-    spec.width = width;
-    spec.height = 20;
-    spec.text = text;
-    spec.align = align;
-    return spec;
+    ui::ControlArgs args;
+    args.window = ids::kMainWindow;
+    args.id = id;
+    args.kind = ui::ControlKind::Label;
+    args.x = x;
+    args.y = y;
+    args.width = width;
+    args.height = 20;
+    args.text = text;
+    args.align = align;
+    return args;
 }
 
-ui::ControlSpec button(int id, int x, std::string_view text)
+ui::ControlArgs button(int id, int x, std::string_view text)
 {
-    ui::ControlSpec spec;
-    spec.window = ids::kMainWindow;
-    spec.id = id;
-    spec.kind = ui::ControlKind::Button;
-    spec.x = x;
-    spec.y = 90;
-    spec.width = 70;
-    spec.height = 30;
-    spec.text = text;
-    return spec;
+    ui::ControlArgs args;
+    args.window = ids::kMainWindow;
+    args.id = id;
+    args.kind = ui::ControlKind::Button;
+    args.x = x;
+    args.y = 90;
+    args.width = 70;
+    args.height = 30;
+    args.text = text;
+    return args;
 }
 
 }  // namespace
 
 bool openMainWindow(const ui::ScreenSize& display)
 {
-    ui::WindowSpec spec;
-    spec.id = ids::kMainWindow;
-    spec.x = display.width - 205;
-    spec.y = display.height - 204;
-    spec.clientWidth = 194;
-    spec.clientHeight = 144;
-    spec.title = "Memolux";
-    spec.styles = ui::kCaption | ui::kSystemMenu | ui::kMinimizeBox;
-    return ui::openWindow(spec);
+    ui::WindowArgs args;
+    args.id = ids::kMainWindow;
+    args.x = display.width - 205;
+    args.y = display.height - 204;
+    args.clientWidth = 194;
+    args.clientHeight = 144;
+    args.title = "Memolux";
+    args.styles = ui::kCaption | ui::kSystemMenu | ui::kMinimizeBox;
+    return ui::openWindow(args);
 }
 
 void createMainControls(const ui::ScreenSize& display, const MemorySample& sample,

@@ -72,7 +72,7 @@ set(MEMOLUX_E2E_SOURCES
     tests/e2e/help_window_test.cpp
     tests/e2e/help_loop_test.cpp
     tests/e2e/help_sound_test.cpp
-    tests/e2e/window_inspection.cpp
+    tests/e2e/window_probe.cpp
     tests/e2e/sound_capture.cpp
     help/help_text.cpp
     ${PROJECT_BINARY_DIR}/generated/help_clip_image.cpp

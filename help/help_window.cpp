@@ -66,7 +66,7 @@ void runHelpWindow()
     replaceFont(fonts().title, 18);
     replaceFont(fonts().small, 8);
 
-    ui::WindowSpec window;
+    ui::WindowArgs window;
     window.id = ids::kHelpWindow;
     window.centred = true;
     window.clientWidth = kClientSize;

@@ -4,7 +4,7 @@
 #   wine_session_stop    stops Wine and Xvfb and removes the prefix
 #   wine_session_sound_capture, wine64_sound_capture: a recording sound
 #                        device for tests of sound (below)
-# Set WINE_SESSION_KEEP=1 to keep the folder for inspection.
+# Set WINE_SESSION_KEEP=1 to keep the folder to look at afterwards.
 
 # Debian's /usr/bin/wine starts the 32-bit loader whenever wine32 is
 # installed; 64-bit programs go straight to the 64-bit one.

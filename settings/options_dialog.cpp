@@ -20,7 +20,7 @@ constexpr std::uint32_t kSavePauseMs = 500;
 
 bool openOptionsWindow()
 {
-    ui::WindowSpec window;
+    ui::WindowArgs window;
     window.id = ids::kOptionsWindow;
     window.x = 433;
     window.y = 144;
@@ -31,19 +31,19 @@ bool openOptionsWindow()
     return ui::openWindow(window);
 }
 
-ui::ControlSpec control(int id, ui::ControlKind kind, int x, int y, int width, int height,
+ui::ControlArgs control(int id, ui::ControlKind kind, int x, int y, int width, int height,
                         std::string_view text = {})
 {
-    ui::ControlSpec spec;
-    spec.window = ids::kOptionsWindow;
-    spec.id = id;
-    spec.kind = kind;
-    spec.x = x;
-    spec.y = y;
-    spec.width = width;
-    spec.height = height;
-    spec.text = text;
-    return spec;
+    ui::ControlArgs args;
+    args.window = ids::kOptionsWindow;
+    args.id = id;
+    args.kind = kind;
+    args.x = x;
+    args.y = y;
+    args.width = width;
+    args.height = height;
+    args.text = text;
+    return args;
 }
 
 // The controls in their order; the box and the list show what the settings
@@ -53,7 +53,7 @@ void createOptionsControls(const PreferenceStore& store)
     using ui::ControlKind;
     ui::createControl(control(ids::kIntervalCaption, ControlKind::Label, 10, 30, 90, 20, "Akutalisieren: alle"));
 
-    ui::ControlSpec spin = control(ids::kIntervalSpin, ControlKind::SpinBox, 95, 25, 80, 25);
+    ui::ControlArgs spin = control(ids::kIntervalSpin, ControlKind::SpinBox, 95, 25, 80, 25);
     spin.align = ui::Align::Right;
     spin.rangeLow = kIntervalLow;
     spin.rangeHigh = kIntervalHigh;

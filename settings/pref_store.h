@@ -40,7 +40,7 @@ public:
     void writeFloat(std::string_view key, float value);
     void writeText(std::string_view key, std::string_view text);
 
-    // For inspection by tests and tools.
+    // For tests and tools to look at.
     const std::vector<PrefEntry>& entries() const { return entries_; }
     bool isOpen() const { return file_ != nullptr || rememberedPath_.has_value(); }
     bool isUtf8() const { return utf8_; }

@@ -18,7 +18,7 @@ enum WindowStyle : std::uint32_t {
     kSizingBorder = 1u << 4,
 };
 
-struct WindowSpec {
+struct WindowArgs {
     int id = 0;
     int x = 0;  // outer top-left corner in screen pixels, unless centred
     int y = 0;
@@ -39,7 +39,7 @@ enum class ControlKind {
 
 enum class Align { Left, Centre, Right };
 
-struct ControlSpec {
+struct ControlArgs {
     int window = 0;
     int id = 0;
     ControlKind kind = ControlKind::Label;
@@ -100,7 +100,7 @@ bool startup();
 void shutdown();
 
 // Opens a top-level window and shows it; false if it cannot be made.
-bool openWindow(const WindowSpec& spec);
+bool openWindow(const WindowArgs& args);
 // Destroys the window with its controls.
 void closeWindow(int windowId);
 bool makeTopmost(int windowId);
@@ -108,7 +108,7 @@ bool makeTopmost(int windowId);
 // one of its controls) has the keyboard.
 bool addShortcut(int windowId, Key key, int menuId);
 
-bool createControl(const ControlSpec& spec);
+bool createControl(const ControlArgs& args);
 // Sets a control's text; a spin box raises no event for it.
 void setControlText(int controlId, std::string_view text);
 std::string controlText(int controlId);

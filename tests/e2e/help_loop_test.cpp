@@ -11,7 +11,7 @@
 #include "help/help_text.h"
 #include "tests/e2e/driver.h"
 #include "tests/e2e/help_fixture.h"
-#include "tests/e2e/window_inspection.h"
+#include "tests/e2e/window_probe.h"
 
 namespace {
 

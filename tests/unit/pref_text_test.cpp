@@ -32,7 +32,7 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"AllLineEnds", "[a]\rk=1\nj=2\r\nl=3", {group("a"), key("k", "1"), key("j", "2"), key("l", "3")}},
         ParseCase{"KeyTrimming", "  UnitName=MB  \r\n", {key("UnitName", "MB  ")}},
         ParseCase{"KeyBlanksAroundEquals", "\tRefreshTime \t=  \t1000 ms", {key("RefreshTime", "1000 ms")}},
-        ParseCase{"ValueMayHoldSpecials", "k = a=b;[c]", {key("k", "a=b;[c]")}},
+        ParseCase{"ValueMayHoldSeparators", "k = a=b;[c]", {key("k", "a=b;[c]")}},
         ParseCase{"EmptyKey", "=5", {key("", "5")}},
         ParseCase{"KeyWithoutEquals", "a=1\njunk\nb=2", {key("a", "1"), key("junk", ""), key("b", "2")}},
         ParseCase{"KeyWithoutEqualsTrimmed", "junk \t\r\n", {key("junk", "")}},

@@ -40,10 +40,10 @@ DWORD alignStyle(Align align)
 }
 
 HWND makeChild(DWORD exStyle, const char* className, const std::string& text, DWORD style,
-               const ControlSpec& spec, int width, int win32Id)
+               const ControlArgs& args, int width, int win32Id)
 {
-    return CreateWindowExA(exStyle, className, text.c_str(), WS_CHILD | WS_VISIBLE | style, spec.x,
-                           spec.y, width, spec.height, windowHandle(spec.window),
+    return CreateWindowExA(exStyle, className, text.c_str(), WS_CHILD | WS_VISIBLE | style, args.x,
+                           args.y, width, args.height, windowHandle(args.window),
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(win32Id)), state().instance,
                            nullptr);
 }
@@ -61,49 +61,49 @@ namespace ui {
 
 using namespace ui::win32;
 
-bool createControl(const ControlSpec& spec)
+bool createControl(const ControlArgs& args)
 {
-    if (spec.id < 0 || spec.id >= kMaxControls || controlHandle(spec.id) != nullptr ||
-        windowHandle(spec.window) == nullptr) {
+    if (args.id < 0 || args.id >= kMaxControls || controlHandle(args.id) != nullptr ||
+        windowHandle(args.window) == nullptr) {
         return false;
     }
-    const std::string text(spec.text);
+    const std::string text(args.text);
     ControlRecord record;
-    record.window = spec.window;
-    record.kind = spec.kind;
-    switch (spec.kind) {
+    record.window = args.window;
+    record.kind = args.kind;
+    switch (args.kind) {
     case ControlKind::Label:
-        record.handle = makeChild(0, "Static", text, alignStyle(spec.align), spec, spec.width, spec.id);
+        record.handle = makeChild(0, "Static", text, alignStyle(args.align), args, args.width, args.id);
         break;
     case ControlKind::Button:
-        record.handle = makeChild(0, "Button", text, BS_PUSHBUTTON | WS_TABSTOP, spec, spec.width, spec.id);
+        record.handle = makeChild(0, "Button", text, BS_PUSHBUTTON | WS_TABSTOP, args, args.width, args.id);
         break;
     case ControlKind::ListBox:
         record.handle = makeChild(WS_EX_CLIENTEDGE, "ListBox", text,
-                                  LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP, spec,
-                                  spec.width, spec.id);
+                                  LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP, args,
+                                  args.width, args.id);
         break;
     case ControlKind::SpinBox: {
         // The arrows take half the height at the right end, the field the rest.
-        const int arrowWidth = spec.height / 2;
+        const int arrowWidth = args.height / 2;
         record.handle = makeChild(WS_EX_CLIENTEDGE, "EDIT", text, ES_RIGHT | ES_AUTOHSCROLL | WS_TABSTOP,
-                                  spec, spec.width - arrowWidth, spec.id);
+                                  args, args.width - arrowWidth, args.id);
         if (record.handle == nullptr) {
             break;
         }
         record.arrows = CreateWindowExA(0, UPDOWN_CLASSA, "", WS_CHILD | WS_VISIBLE | UDS_ARROWKEYS |
-                                        UDS_NOTHOUSANDS, spec.x + spec.width - arrowWidth, spec.y,
-                                        arrowWidth, spec.height, windowHandle(spec.window),
-                                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kSpinArrowIdBase + spec.id)),
+                                        UDS_NOTHOUSANDS, args.x + args.width - arrowWidth, args.y,
+                                        arrowWidth, args.height, windowHandle(args.window),
+                                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kSpinArrowIdBase + args.id)),
                                         state().instance, nullptr);
         if (record.arrows != nullptr) {
             SendMessageA(record.arrows, UDM_SETBUDDY, reinterpret_cast<WPARAM>(record.handle), 0);
-            SendMessageA(record.arrows, UDM_SETRANGE32, static_cast<WPARAM>(spec.rangeLow),
-                         static_cast<LPARAM>(spec.rangeHigh));
+            SendMessageA(record.arrows, UDM_SETRANGE32, static_cast<WPARAM>(args.rangeLow),
+                         static_cast<LPARAM>(args.rangeHigh));
             // The up-down control picks a width of its own when created;
             // give it back the one asked for.
-            SetWindowPos(record.arrows, nullptr, spec.x + spec.width - arrowWidth, spec.y, arrowWidth,
-                         spec.height, SWP_NOZORDER | SWP_NOACTIVATE);
+            SetWindowPos(record.arrows, nullptr, args.x + args.width - arrowWidth, args.y, arrowWidth,
+                         args.height, SWP_NOZORDER | SWP_NOACTIVATE);
         }
         break;
     }
@@ -115,7 +115,7 @@ bool createControl(const ControlSpec& spec)
         record.handle = makeChild(WS_EX_CLIENTEDGE, className, "",
                                   WS_VSCROLL | WS_HSCROLL | WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL |
                                       ES_NOHIDESEL | ES_WANTRETURN | ES_READONLY,
-                                  spec, spec.width, spec.id);
+                                  args, args.width, args.id);
         if (record.handle != nullptr) {
             SendMessageA(record.handle, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
             useDefaultFont(record.handle);
@@ -132,10 +132,10 @@ bool createControl(const ControlSpec& spec)
         }
         return false;
     }
-    if (spec.kind != ControlKind::RichText) {
+    if (args.kind != ControlKind::RichText) {
         useDefaultFont(record.handle);
     }
-    state().controls[spec.id] = record;
+    state().controls[args.id] = record;
     return true;
 }
 

@@ -144,20 +144,20 @@ void shutdown()
     s.events.clear();
 }
 
-bool openWindow(const WindowSpec& spec)
+bool openWindow(const WindowArgs& args)
 {
     ToolkitState& s = state();
-    if (spec.id < 0 || spec.id >= kMaxWindows || s.windows[spec.id].handle != nullptr) {
+    if (args.id < 0 || args.id >= kMaxWindows || s.windows[args.id].handle != nullptr) {
         return false;
     }
-    const DWORD style = win32Styles(spec.styles);
-    RECT frame{0, 0, spec.clientWidth, spec.clientHeight};
+    const DWORD style = win32Styles(args.styles);
+    RECT frame{0, 0, args.clientWidth, args.clientHeight};
     AdjustWindowRect(&frame, style, FALSE);
     int width = frame.right - frame.left;
     int height = frame.bottom - frame.top;
-    int x = spec.x;
-    int y = spec.y;
-    if (spec.centred) {
+    int x = args.x;
+    int y = args.y;
+    if (args.centred) {
         const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
         const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
         width = width < screenWidth ? width : screenWidth;
@@ -165,13 +165,13 @@ bool openWindow(const WindowSpec& spec)
         x = (screenWidth - width) / 2;
         y = (screenHeight - height) / 2;
     }
-    const std::string title(spec.title);
+    const std::string title(args.title);
     HWND handle = CreateWindowExA(0, kWindowClassName, title.c_str(), style, x, y, width, height,
                                   nullptr, nullptr, s.instance, nullptr);
     if (handle == nullptr) {
         return false;
     }
-    s.windows[spec.id].handle = handle;
+    s.windows[args.id].handle = handle;
     ShowWindow(handle, SW_SHOWNORMAL);
     UpdateWindow(handle);
     return true;

@@ -1,4 +1,4 @@
-#include "tests/e2e/window_inspection.h"
+#include "tests/e2e/window_probe.h"
 
 #include <algorithm>
 #include <map>
