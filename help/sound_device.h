@@ -12,8 +12,9 @@ struct SoundBuffer;
 // failure nothing stays open.
 bool openSoundDevice();
 
-// Releases the primary buffer and the device. Only after a successful
-// openSoundDevice, and after every buffer has been released.
+// Releases the primary buffer, the device and the window it was bound to.
+// Only after a successful openSoundDevice, and after every buffer has been
+// released.
 void closeSoundDevice();
 
 // Makes a static playback buffer in the given wave format (the fmt chunk's

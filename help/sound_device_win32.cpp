@@ -160,6 +160,13 @@ bool openSoundDevice()
 void closeSoundDevice()
 {
     releaseDevice();
+    // The device is closed only at the end: its window goes with it.
+    DeviceState& device = state();
+    if (device.window != nullptr) {
+        DestroyWindow(device.window);
+        device.window = nullptr;
+        UnregisterClassA(kWindowClass, GetModuleHandleA(nullptr));
+    }
 }
 
 SoundBuffer* createSoundBuffer(const unsigned char* format, std::uint32_t formatSize,

@@ -2,6 +2,10 @@
 
 #include <cmath>
 
+namespace {
+
+// Rounds value to the nearest integer, ties to even. Returns false for
+// not-a-number and for results outside [lowest, highest].
 bool roundHalfEvenInRange(double value, double lowest, double highest, double& rounded)
 {
     if (std::isnan(value)) {
@@ -18,6 +22,8 @@ bool roundHalfEvenInRange(double value, double lowest, double highest, double& r
     rounded = r;
     return true;
 }
+
+}  // namespace
 
 bool roundHalfEvenToInt32(float value, std::int32_t& out)
 {

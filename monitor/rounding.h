@@ -4,10 +4,6 @@
 
 #include <cstdint>
 
-// Rounds value to the nearest integer, ties to even. Returns false for
-// not-a-number and for results outside [lowest, highest].
-bool roundHalfEvenInRange(double value, double lowest, double highest, double& rounded);
-
 // Both give false and leave out untouched for not-a-number or out of range.
 bool roundHalfEvenToInt32(float value, std::int32_t& out);
 bool roundHalfEvenToInt64(float value, std::int64_t& out);

@@ -34,8 +34,6 @@ bool flushFile(PlatformFile* file);
 
 // True if the file exists and can be opened for reading.
 bool fileIsReadable(const std::string& path);
-bool fileIsReadOnly(const std::string& path);
-bool deleteFileAt(const std::string& path);
 // Puts source in place of target in one step, so that at every moment the
 // target name holds either the old or the new complete file. Refuses a
 // read-only target.

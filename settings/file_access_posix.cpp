@@ -116,16 +116,6 @@ bool fileIsReadable(const std::string& path)
     return readable;
 }
 
-bool fileIsReadOnly(const std::string& path)
-{
-    return hasReadOnlyMode(path);
-}
-
-bool deleteFileAt(const std::string& path)
-{
-    return !hasReadOnlyMode(path) && ::unlink(path.c_str()) == 0;
-}
-
 bool replaceFileAtomically(const std::string& source, const std::string& target)
 {
     if (hasReadOnlyMode(target)) {

@@ -8,6 +8,16 @@ struct PlatformFile {
     HANDLE handle;
 };
 
+namespace {
+
+bool fileIsReadOnly(const std::string& path)
+{
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+}
+
+}  // namespace
+
 PlatformFile* openFile(const std::string& path, FileOpenMode mode)
 {
     DWORD access = GENERIC_READ | GENERIC_WRITE;
@@ -104,17 +114,6 @@ bool fileIsReadable(const std::string& path)
     }
     CloseHandle(handle);
     return true;
-}
-
-bool fileIsReadOnly(const std::string& path)
-{
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
-}
-
-bool deleteFileAt(const std::string& path)
-{
-    return DeleteFileA(path.c_str()) != 0;
 }
 
 bool replaceFileAtomically(const std::string& source, const std::string& target)

@@ -86,7 +86,6 @@ struct UiEvent {
 };
 
 // Notification codes of control events.
-inline constexpr int kButtonClicked = 0;
 inline constexpr int kEditChanged = 0x0300;  // the text of an edit field changed
 inline constexpr int kEditUpdating = 0x0400;  // comes just before every kEditChanged
 inline constexpr int kSpinUp = 1;            // an arrow step of a spin box

@@ -1,44 +1,36 @@
 #include "tests/e2e/driver.h"
 
 #include <fstream>
-#include <iterator>
 #include <vector>
 
 namespace e2e {
 
 namespace {
 
-struct FindRequest {
+struct WindowsOfProcess {
     DWORD processId;
-    const char* title;
-    const char* className;
-    std::vector<HWND>* all;
-    HWND found;
+    std::vector<HWND> windows;
 };
 
-BOOL CALLBACK collectWindow(HWND window, LPARAM param)
+BOOL CALLBACK collectWindowOfProcess(HWND window, LPARAM param)
 {
-    auto* request = reinterpret_cast<FindRequest*>(param);
+    auto* request = reinterpret_cast<WindowsOfProcess*>(param);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    if (owner != request->processId || !IsWindowVisible(window)) {
-        return TRUE;
+    if (owner == request->processId) {
+        request->windows.push_back(window);
     }
-    if (request->all != nullptr) {
-        request->all->push_back(window);
-        return TRUE;
-    }
-    if (request->title != nullptr && windowText(window) != request->title) {
-        return TRUE;
-    }
-    if (request->className != nullptr && className(window) != request->className) {
-        return TRUE;
-    }
-    request->found = window;
-    return FALSE;
+    return TRUE;
 }
 
 }  // namespace
+
+std::vector<HWND> allTopLevelWindows(DWORD processId)
+{
+    WindowsOfProcess request{processId, {}};
+    EnumWindows(collectWindowOfProcess, reinterpret_cast<LPARAM>(&request));
+    return request.windows;
+}
 
 std::string settingsFile(int refreshTime, std::string_view unitData, std::string_view unitName)
 {
@@ -162,9 +154,13 @@ bool MemoluxProcess::running() const
 
 HWND MemoluxProcess::findWindow(const char* title, const char* classNameWanted) const
 {
-    FindRequest request{processInfo_.dwProcessId, title, classNameWanted, nullptr, nullptr};
-    EnumWindows(collectWindow, reinterpret_cast<LPARAM>(&request));
-    return request.found;
+    for (const HWND window : topLevelWindows()) {
+        if ((title == nullptr || windowText(window) == title) &&
+            (classNameWanted == nullptr || className(window) == classNameWanted)) {
+            return window;
+        }
+    }
+    return nullptr;
 }
 
 HWND MemoluxProcess::waitForWindow(const char* title, DWORD timeoutMs, const char* classNameWanted) const
@@ -184,10 +180,19 @@ HWND MemoluxProcess::waitForMessageBox(DWORD timeoutMs) const
 
 std::vector<HWND> MemoluxProcess::topLevelWindows() const
 {
-    std::vector<HWND> windows;
-    FindRequest request{processInfo_.dwProcessId, nullptr, nullptr, &windows, nullptr};
-    EnumWindows(collectWindow, reinterpret_cast<LPARAM>(&request));
-    return windows;
+    std::vector<HWND> visible;
+    for (const HWND window : allTopLevelWindows(processInfo_.dwProcessId)) {
+        if (IsWindowVisible(window)) {
+            visible.push_back(window);
+        }
+    }
+    return visible;
+}
+
+HWND MemoluxProcess::startWithSettings(std::string_view settings)
+{
+    writeFile("Config.prefs", settings);
+    return start() ? waitForMainWindow() : nullptr;
 }
 
 HWND MemoluxProcess::waitForMainWindow(DWORD timeoutMs) const
@@ -262,6 +267,20 @@ bool answer(HWND box, int buttonId)
 void requestClose(HWND window)
 {
     PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+}
+
+LRESULT sendTo(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, 2000, &result);
+    return static_cast<LRESULT>(result);
+}
+
+bool waitForRefresh(HWND mainWindow, DWORD timeoutMs)
+{
+    const HWND total = GetDlgItem(mainWindow, 4);
+    setText(total, "marker");
+    return waitUntil(timeoutMs, [&] { return windowText(total) != "marker"; });
 }
 
 void setText(HWND window, const char* text)

@@ -50,6 +50,9 @@ public:
 
     // The main window once the program has finished starting (topmost).
     HWND waitForMainWindow(DWORD timeoutMs = 10000) const;
+    // Writes Config.prefs, starts the program and waits for its main
+    // window; nullptr if it does not come.
+    HWND startWithSettings(std::string_view settings);
 
     // Quits by the close box and answers No to the statistics question;
     // returns the exit code, or ~0u if the program did not end.
@@ -59,6 +62,17 @@ private:
     std::string folder_;
     PROCESS_INFORMATION processInfo_{};
 };
+
+// Every top-level window of the process, hidden ones included.
+std::vector<HWND> allTopLevelWindows(DWORD processId);
+
+// Sends a message that carries no pointer and gives its result (0 if the
+// window does not answer within 2 s).
+LRESULT sendTo(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+
+// Overwrites the main window's total label and waits until the program
+// writes it again: true if a refresh came within the time.
+bool waitForRefresh(HWND mainWindow, DWORD timeoutMs = 5000);
 
 // Texts of windows of another process.
 std::string windowText(HWND window);

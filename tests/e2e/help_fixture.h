@@ -16,9 +16,7 @@ class HelpWindowFixture : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        app.writeFile("Config.prefs", settingsFile(200, "1.000000", "MB"));
-        ASSERT_TRUE(app.start());
-        main = app.waitForMainWindow();
+        main = app.startWithSettings(settingsFile(200, "1.000000", "MB"));
         ASSERT_NE(main, nullptr);
     }
     void TearDown() override
@@ -41,12 +39,7 @@ protected:
     }
 
     // The main window's total label is rewritten within the time.
-    bool refreshes(DWORD timeoutMs)
-    {
-        const HWND total = GetDlgItem(main, 4);
-        setText(total, "marker");
-        return waitUntil(timeoutMs, [&] { return windowText(total) != "marker"; });
-    }
+    bool refreshes(DWORD timeoutMs) { return waitForRefresh(main, timeoutMs); }
 
     MemoluxProcess app;
     HWND main = nullptr;

@@ -84,9 +84,7 @@ TEST(Startup, WithoutSettingsFileShowsOnlyTheErrorBox)
 TEST(MainWindow, IsASmallFixedTopmostWindowAtTheLowerRight)
 {
     MemoluxProcess app;
-    app.writeFile("Config.prefs", kInstalledSettings);
-    ASSERT_TRUE(app.start());
-    const HWND main = app.waitForMainWindow();
+    const HWND main = app.startWithSettings(kInstalledSettings);
     ASSERT_NE(main, nullptr);
 
     const LONG style = GetWindowLongA(main, GWL_STYLE);
@@ -118,9 +116,7 @@ TEST(MainWindow, IsASmallFixedTopmostWindowAtTheLowerRight)
 TEST(MainWindow, HasItsElevenControls)
 {
     MemoluxProcess app;
-    app.writeFile("Config.prefs", kInstalledSettings);
-    ASSERT_TRUE(app.start());
-    const HWND main = app.waitForMainWindow();
+    const HWND main = app.startWithSettings(kInstalledSettings);
     ASSERT_NE(main, nullptr);
 
     // The value labels' texts are checked against the system's figures
@@ -154,9 +150,7 @@ TEST_P(ValueTexts, MatchTheSystemsFiguresInTheStoredUnit)
 {
     const UnitCase& c = GetParam();
     MemoluxProcess app;
-    app.writeFile("Config.prefs", settingsFile(100000, c.unitData, c.unitName));
-    ASSERT_TRUE(app.start());
-    const HWND main = app.waitForMainWindow();
+    const HWND main = app.startWithSettings(settingsFile(100000, c.unitData, c.unitName));
     ASSERT_NE(main, nullptr);
     const MEMORYSTATUSEX status = memoryStatus();
 
@@ -191,16 +185,11 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Refresh, RewritesTheLabelsAtTheConfiguredPeriod)
 {
     MemoluxProcess app;
-    app.writeFile("Config.prefs", settingsFile(1000, "1.000000", "MB"));
-    ASSERT_TRUE(app.start());
-    const HWND main = app.waitForMainWindow();
+    const HWND main = app.startWithSettings(settingsFile(1000, "1.000000", "MB"));
     ASSERT_NE(main, nullptr);
-    const HWND total = GetDlgItem(main, 4);
-
     // Overwrite the label and time when the program writes it again.
     auto nextRewrite = [&](DWORD& when) {
-        setText(total, "marker");
-        const bool rewritten = waitUntil(5000, [&] { return windowText(total) != "marker"; });
+        const bool rewritten = waitForRefresh(main);
         when = GetTickCount();
         return rewritten;
     };
@@ -221,9 +210,7 @@ TEST(Refresh, RewritesTheLabelsAtTheConfiguredPeriod)
 TEST(Quit, BeendenAsksAndNoKeepsRunning)
 {
     MemoluxProcess app;
-    app.writeFile("Config.prefs", settingsFile(200, "1.000000", "MB"));
-    ASSERT_TRUE(app.start());
-    const HWND main = app.waitForMainWindow();
+    const HWND main = app.startWithSettings(settingsFile(200, "1.000000", "MB"));
     ASSERT_NE(main, nullptr);
 
     click(GetDlgItem(main, 10));
@@ -235,8 +222,7 @@ TEST(Quit, BeendenAsksAndNoKeepsRunning)
     ASSERT_TRUE(waitUntil(5000, [&] { return app.waitForMessageBox(0) == nullptr; }));
 
     // Still running and refreshing.
-    setText(GetDlgItem(main, 4), "marker");
-    EXPECT_TRUE(waitUntil(3000, [&] { return windowText(GetDlgItem(main, 4)) != "marker"; }));
+    EXPECT_TRUE(waitForRefresh(main, 3000));
     EXPECT_TRUE(app.running());
 
     click(GetDlgItem(main, 10));
@@ -289,9 +275,7 @@ std::string statisticsAfterClose(MemoluxProcess& app, HWND main)
 TEST(Quit, CloseBoxBeforeTheFirstRefreshShowsStartRecords)
 {
     MemoluxProcess app;
-    app.writeFile("Config.prefs", settingsFile(100000, "1.000000", "MB"));
-    ASSERT_TRUE(app.start());
-    const HWND main = app.waitForMainWindow();
+    const HWND main = app.startWithSettings(settingsFile(100000, "1.000000", "MB"));
     ASSERT_NE(main, nullptr);
     EXPECT_EQ(statisticsAfterClose(app, main),
               "gebrauchter RAM (Rekord):  -1.00\n"
@@ -302,9 +286,7 @@ TEST(Quit, CloseBoxBeforeTheFirstRefreshShowsStartRecords)
 TEST(Quit, StatisticsShowTheRecordsOfTimedRefreshes)
 {
     MemoluxProcess app;
-    app.writeFile("Config.prefs", settingsFile(0, "1.000000", "MB"));
-    ASSERT_TRUE(app.start());
-    const HWND main = app.waitForMainWindow();
+    const HWND main = app.startWithSettings(settingsFile(0, "1.000000", "MB"));
     ASSERT_NE(main, nullptr);
     Sleep(500);
     const MEMORYSTATUSEX status = memoryStatus();
@@ -326,30 +308,16 @@ TEST(Quit, StatisticsShowTheRecordsOfTimedRefreshes)
     EXPECT_EQ(text.find('%'), std::string::npos);
 }
 
-}  // namespace
-
-namespace {
-
-HWND focusedWindow(HWND window)
-{
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
-    return info.hwndFocus;
-}
-
 TEST(Keyboard, TabMovesTheFocusBetweenTheButtons)
 {
-    e2e::MemoluxProcess app;
-    app.writeFile("Config.prefs", e2e::kInstalledSettings);
-    ASSERT_TRUE(app.start());
-    const HWND main = app.waitForMainWindow();
+    MemoluxProcess app;
+    const HWND main = app.startWithSettings(kInstalledSettings);
     ASSERT_NE(main, nullptr);
     const HWND options = GetDlgItem(main, 9);
     const HWND quit = GetDlgItem(main, 10);
     auto tab = [&](HWND to) {
         PostMessageA(focusedWindow(main) != nullptr ? focusedWindow(main) : main, WM_KEYDOWN, VK_TAB, 0);
-        return e2e::waitUntil(2000, [&] { return focusedWindow(main) == to; });
+        return waitUntil(2000, [&] { return focusedWindow(main) == to; });
     };
     EXPECT_TRUE(tab(options));
     EXPECT_TRUE(tab(quit));

@@ -37,9 +37,7 @@ TEST_F(OptionsTest, LeavingWithoutOkChangesNoFileUnlessANewFileWasLeftOver)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         MemoluxProcess run;
-        run.writeFile("Config.prefs", kCommentedSettings);
-        ASSERT_TRUE(run.start());
-        const HWND runMain = run.waitForMainWindow();
+        const HWND runMain = run.startWithSettings(kCommentedSettings);
         ASSERT_NE(runMain, nullptr);
         if (c.leftOver) {
             run.writeFile("tempConfig.prefs", leftOver);

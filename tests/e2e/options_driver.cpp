@@ -4,21 +4,6 @@
 
 namespace e2e::options {
 
-HWND focusOf(HWND window)
-{
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
-    return info.hwndFocus;
-}
-
-LRESULT sendTo(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    DWORD_PTR result = 0;
-    SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, 2000, &result);
-    return static_cast<LRESULT>(result);
-}
-
 HWND arrowsOf(HWND spinField)
 {
     return GetWindow(spinField, GW_HWNDNEXT);
@@ -50,7 +35,7 @@ bool waitUntilGone(HWND window)
 void typeInto(HWND field, std::string_view text)
 {
     clickAt(field, 5, 5);
-    ASSERT_TRUE(waitUntil(3000, [&] { return focusOf(field) == field; }));
+    ASSERT_TRUE(waitUntil(3000, [&] { return focusedWindow(field) == field; }));
     sendTo(field, EM_SETSEL, 0, -1);
     typeText(field, text);
 }
@@ -63,11 +48,9 @@ void selectListEntry(HWND list, int index)
 
 DWORD refreshPeriod(HWND main)
 {
-    const HWND total = GetDlgItem(main, kTotalValue);
     DWORD stamps[2] = {};
     for (DWORD& stamp : stamps) {
-        setText(total, "marker");
-        if (!waitUntil(5000, [&] { return windowText(total) != "marker"; })) {
+        if (!waitForRefresh(main)) {
             return 0;
         }
         stamp = GetTickCount();
@@ -77,10 +60,8 @@ DWORD refreshPeriod(HWND main)
 
 std::string totalAfterNextRefresh(HWND main)
 {
-    const HWND total = GetDlgItem(main, kTotalValue);
-    setText(total, "marker");
-    waitUntil(5000, [&] { return windowText(total) != "marker"; });
-    return windowText(total);
+    waitForRefresh(main);
+    return windowText(GetDlgItem(main, kTotalValue));
 }
 
 bool endsWith(const std::string& text, const std::string& tail)

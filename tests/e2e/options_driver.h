@@ -29,8 +29,6 @@ inline const std::string kCommentedSettings =
     "; installed with the program\r\n[infSettings]\r\nRefreshTime = 2000\r\nUnitData = 2.000000\r\n"
     "UnitName = GB\r\n[other]\r\nkeep = me\r\n";
 
-HWND focusOf(HWND window);
-LRESULT sendTo(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 // The arrows of the spin box: the control created right after its field.
 HWND arrowsOf(HWND spinField);
 int spinState(HWND spinField);
@@ -75,9 +73,7 @@ class OptionsTest : public ::testing::Test {
 protected:
     void startWith(const std::string& settings)
     {
-        app.writeFile("Config.prefs", settings);
-        ASSERT_TRUE(app.start());
-        main = app.waitForMainWindow();
+        main = app.startWithSettings(settings);
         ASSERT_NE(main, nullptr);
     }
     HWND openOptions()

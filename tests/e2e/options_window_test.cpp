@@ -179,7 +179,7 @@ TEST_F(OptionsTest, TypingKeepsTheTextAndLeavingTheBoxShowsTheState)
         // Tab takes the focus to the list.
         PostMessageA(field, WM_KEYDOWN, VK_TAB, 0);
         EXPECT_TRUE(waitForText(field, c.shownAfterLeaving));
-        EXPECT_EQ(focusOf(field), GetDlgItem(options, kList));
+        EXPECT_EQ(focusedWindow(field), GetDlgItem(options, kList));
         finishWith(options, kCancel);
     }
 }
@@ -226,9 +226,7 @@ TEST_F(OptionsTest, TheSelectionFollowsTheLabelAloneAndOkWritesItsUnit)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.unitName);
         MemoluxProcess run;
-        run.writeFile("Config.prefs", settingsFile(1000, c.unitData, c.unitName));
-        ASSERT_TRUE(run.start());
-        const HWND runMain = run.waitForMainWindow();
+        const HWND runMain = run.startWithSettings(settingsFile(1000, c.unitData, c.unitName));
         ASSERT_NE(runMain, nullptr);
         click(GetDlgItem(runMain, kOptionsButton));
         const HWND options = run.waitForWindow(kOptionsTitle, 5000);

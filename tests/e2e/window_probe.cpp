@@ -5,33 +5,6 @@
 
 namespace e2e {
 
-namespace {
-
-struct WindowsOfProcess {
-    DWORD processId;
-    std::vector<HWND> windows;
-};
-
-BOOL CALLBACK collectWindowOfProcess(HWND window, LPARAM param)
-{
-    auto* request = reinterpret_cast<WindowsOfProcess*>(param);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == request->processId) {
-        request->windows.push_back(window);
-    }
-    return TRUE;
-}
-
-}  // namespace
-
-std::vector<HWND> allTopLevelWindows(DWORD processId)
-{
-    WindowsOfProcess request{processId, {}};
-    EnumWindows(collectWindowOfProcess, reinterpret_cast<LPARAM>(&request));
-    return request.windows;
-}
-
 std::vector<HWND> childWindows(HWND parent)
 {
     std::vector<HWND> children;
@@ -61,13 +34,6 @@ std::string richText(HWND control)
         }
     }
     return text;
-}
-
-LRESULT sendTo(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    DWORD_PTR result = 0;
-    SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, 2000, &result);
-    return static_cast<LRESULT>(result);
 }
 
 ScreenPixels::ScreenPixels(HWND control)

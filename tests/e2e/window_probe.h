@@ -1,5 +1,5 @@
-// Looks at another process's windows from outside: its top-level windows,
-// a window's children, a rich edit's text and what the screen shows.
+// Looks at another process's windows from outside: a window's children, a
+// rich edit's text and what the screen shows.
 #pragma once
 
 #include <windows.h>
@@ -10,16 +10,11 @@
 
 namespace e2e {
 
-// Every top-level window of the process, hidden ones included.
-std::vector<HWND> allTopLevelWindows(DWORD processId);
 // The window's children in their z-order, which is their creation order.
 std::vector<HWND> childWindows(HWND parent);
 // The rich edit's whole text; line breaks come back as "\r" or "\r\n"
 // depending on the control's version, and are given here as "\n".
 std::string richText(HWND control);
-// Sends a message that carries no pointer and gives its result (0 if the
-// window does not answer within 2 s).
-LRESULT sendTo(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 
 // The pixels of a control's client area as the screen shows them.
 class ScreenPixels {

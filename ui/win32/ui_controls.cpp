@@ -20,10 +20,12 @@ const char* richEditClass()
     ToolkitState& s = state();
     if (!s.richEditLoaded) {
         s.richEditLoaded = true;
-        if (LoadLibraryA("RICHED20.DLL") != nullptr) {
+        s.richEditLibrary = LoadLibraryA("RICHED20.DLL");
+        if (s.richEditLibrary != nullptr) {
             s.richEditClass = "RichEdit20A";
-        } else if (LoadLibraryA("RICHED32.DLL") != nullptr) {
-            s.richEditClass = "RichEdit";
+        } else {
+            s.richEditLibrary = LoadLibraryA("RICHED32.DLL");
+            s.richEditClass = s.richEditLibrary != nullptr ? "RichEdit" : nullptr;
         }
     }
     return s.richEditClass;

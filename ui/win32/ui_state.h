@@ -42,7 +42,10 @@ struct ToolkitState {
     std::array<HFONT, kMaxFonts> fonts{};
     std::deque<UiEvent> events;
     int silencedControl = -1;  // a control whose notifications are dropped
+    HICON icon = nullptr;       // the program's icon, both sizes of the
+    HICON smallIcon = nullptr;  // window class
     bool richEditLoaded = false;
+    HMODULE richEditLibrary = nullptr;
     const char* richEditClass = nullptr;
 };
 

@@ -115,12 +115,13 @@ bool startup()
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = windowProcedure;
     windowClass.hInstance = s.instance;
-    windowClass.hIcon = static_cast<HICON>(LoadImageA(s.instance, MAKEINTRESOURCEA(1), IMAGE_ICON,
-                                                      GetSystemMetrics(SM_CXICON),
-                                                      GetSystemMetrics(SM_CYICON), 0));
-    windowClass.hIconSm = static_cast<HICON>(LoadImageA(s.instance, MAKEINTRESOURCEA(1), IMAGE_ICON,
-                                                        GetSystemMetrics(SM_CXSMICON),
-                                                        GetSystemMetrics(SM_CYSMICON), 0));
+    s.icon = static_cast<HICON>(LoadImageA(s.instance, MAKEINTRESOURCEA(1), IMAGE_ICON,
+                                           GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0));
+    s.smallIcon = static_cast<HICON>(LoadImageA(s.instance, MAKEINTRESOURCEA(1), IMAGE_ICON,
+                                                GetSystemMetrics(SM_CXSMICON),
+                                                GetSystemMetrics(SM_CYSMICON), 0));
+    windowClass.hIcon = s.icon;
+    windowClass.hIconSm = s.smallIcon;
     windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = kWindowClassName;
@@ -140,6 +141,20 @@ void shutdown()
     if (s.windowClass != 0) {
         UnregisterClassA(kWindowClassName, s.instance);
         s.windowClass = 0;
+    }
+    // The icons outlive the windows of the class, so they go after it.
+    for (HICON* icon : {&s.icon, &s.smallIcon}) {
+        if (*icon != nullptr) {
+            DestroyIcon(*icon);
+            *icon = nullptr;
+        }
+    }
+    // No rich edit control is left once every window is closed.
+    if (s.richEditLibrary != nullptr) {
+        FreeLibrary(s.richEditLibrary);
+        s.richEditLibrary = nullptr;
+        s.richEditClass = nullptr;
+        s.richEditLoaded = false;
     }
     s.events.clear();
 }
