@@ -177,9 +177,12 @@ TEST_F(OptionsTest, TypingKeepsTheTextAndLeavingTheBoxShowsTheState)
         EXPECT_TRUE(waitForText(field, c.typed)) << "typing alone never rewrites the text";
         EXPECT_EQ(spinState(field), c.state);
         // Tab takes the focus to the list.
+        // Wait for the focus first: where the text does not change, the text
+        // alone cannot tell whether the box was left yet.
         PostMessageA(field, WM_KEYDOWN, VK_TAB, 0);
+        const HWND list = GetDlgItem(options, kList);
+        EXPECT_TRUE(waitUntil(3000, [&] { return focusedWindow(field) == list; })) << focusedWindow(field);
         EXPECT_TRUE(waitForText(field, c.shownAfterLeaving));
-        EXPECT_EQ(focusedWindow(field), GetDlgItem(options, kList));
         finishWith(options, kCancel);
     }
 }
