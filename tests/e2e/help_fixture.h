@@ -35,7 +35,14 @@ protected:
     HWND openHelp()
     {
         pressKey(main, VK_F1);
-        return app.waitForWindow(kHelpTitle, 5000);
+        const HWND window = app.waitForWindow(kHelpTitle, 5000);
+        // The window shows before its controls are made and filled.
+        if (window != nullptr) {
+            waitUntil(5000, [&] {
+                return GetDlgItem(window, 22) != nullptr && !windowText(GetDlgItem(window, 21)).empty();
+            });
+        }
+        return window;
     }
 
     // The main window's total label is rewritten within the time.

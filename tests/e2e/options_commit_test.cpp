@@ -42,8 +42,7 @@ TEST_F(OptionsTest, LeavingWithoutOkChangesNoFileUnlessANewFileWasLeftOver)
         if (c.leftOver) {
             run.writeFile("tempConfig.prefs", leftOver);
         }
-        click(GetDlgItem(runMain, kOptionsButton));
-        const HWND options = run.waitForWindow(kOptionsTitle, 5000);
+        const HWND options = openOptionsOf(run, runMain);
         ASSERT_NE(options, nullptr);
         typeInto(GetDlgItem(options, kSpin), "3000");
         switch (c.leave) {
@@ -134,8 +133,7 @@ TEST_F(OptionsTest, AFailedReplacementKeepsTheOldSettingsFileWhole)
         ASSERT_TRUE(run.start());
         HWND runMain = run.waitForMainWindow();
         ASSERT_NE(runMain, nullptr);
-        click(GetDlgItem(runMain, kOptionsButton));
-        const HWND options = run.waitForWindow(kOptionsTitle, 5000);
+        const HWND options = openOptionsOf(run, runMain);
         ASSERT_NE(options, nullptr);
         selectListEntry(GetDlgItem(options, kList), 0);
         typeInto(GetDlgItem(options, kSpin), "600");

@@ -27,6 +27,18 @@ bool waitForText(HWND window, const std::string& text, DWORD timeoutMs)
     return waitUntil(timeoutMs, [&] { return windowText(window) == text; });
 }
 
+HWND openOptionsOf(const MemoluxProcess& app, HWND main)
+{
+    click(GetDlgItem(main, kOptionsButton));
+    const HWND options = app.waitForWindow(kOptionsTitle, 5000);
+    // The window shows before its controls are made; the last one is made
+    // after the list's selection.
+    if (options != nullptr) {
+        waitUntil(5000, [&] { return GetDlgItem(options, kCancel) != nullptr; });
+    }
+    return options;
+}
+
 bool waitUntilGone(HWND window)
 {
     return waitUntil(5000, [&] { return !IsWindow(window); });

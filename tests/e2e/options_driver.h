@@ -43,6 +43,8 @@ DWORD refreshPeriod(HWND main);
 // The total label's text once the main window has refreshed it again.
 std::string totalAfterNextRefresh(HWND main);
 bool endsWith(const std::string& text, const std::string& tail);
+// Clicks "Optionen" and waits for the options window with all its controls.
+HWND openOptionsOf(const MemoluxProcess& app, HWND main);
 
 // A file held open by the driver with the given sharing, until destroyed.
 class HeldFile {
@@ -76,11 +78,7 @@ protected:
         main = app.startWithSettings(settings);
         ASSERT_NE(main, nullptr);
     }
-    HWND openOptions()
-    {
-        click(GetDlgItem(main, kOptionsButton));
-        return app.waitForWindow(kOptionsTitle, 5000);
-    }
+    HWND openOptions() { return openOptionsOf(app, main); }
     // Clicks a button of the options window and waits for the window and
     // both pauses of the commit to pass.
     void finishWith(HWND options, int button)

@@ -174,8 +174,10 @@ TEST_F(OptionsTest, TypingKeepsTheTextAndLeavingTheBoxShowsTheState)
         ASSERT_NE(options, nullptr);
         const HWND field = GetDlgItem(options, kSpin);
         typeInto(field, c.typed);
-        EXPECT_TRUE(waitForText(field, c.typed)) << "typing alone never rewrites the text";
-        EXPECT_EQ(spinState(field), c.state);
+        EXPECT_TRUE(waitForText(field, c.typed));
+        // The program takes the typed text into the state in its own loop.
+        EXPECT_TRUE(waitUntil(3000, [&] { return spinState(field) == c.state; })) << spinState(field);
+        EXPECT_EQ(windowText(field), c.typed) << "typing alone never rewrites the text";
         // Tab takes the focus to the list.
         // Wait for the focus first: where the text does not change, the text
         // alone cannot tell whether the box was left yet.
@@ -231,8 +233,7 @@ TEST_F(OptionsTest, TheSelectionFollowsTheLabelAloneAndOkWritesItsUnit)
         MemoluxProcess run;
         const HWND runMain = run.startWithSettings(settingsFile(1000, c.unitData, c.unitName));
         ASSERT_NE(runMain, nullptr);
-        click(GetDlgItem(runMain, kOptionsButton));
-        const HWND options = run.waitForWindow(kOptionsTitle, 5000);
+        const HWND options = openOptionsOf(run, runMain);
         ASSERT_NE(options, nullptr);
         EXPECT_EQ(sendTo(GetDlgItem(options, kList), LB_GETCURSEL, 0, 0), c.selected);
         click(GetDlgItem(options, kOk));
