@@ -51,8 +51,7 @@ bool openMainWindow(const ui::ScreenSize& display)
     return ui::openWindow(args);
 }
 
-void createMainControls(const ui::ScreenSize& display, const MemorySample& sample,
-                        const Settings& settings)
+void createMainControls(const MemorySample& sample, const Settings& settings)
 {
     const std::string& unit = settings.unitName;
     ui::createControl(label(ids::kTotalCaption, 5, 10, 85, "RAM gesamt:", ui::Align::Right));
@@ -67,7 +66,6 @@ void createMainControls(const ui::ScreenSize& display, const MemorySample& sampl
     ui::createControl(button(ids::kQuitButton, 120, "Beenden"));
     // The status line reaches the client area's right edge and no further;
     // text beyond it is cut off.
-    (void)display;
     const int statusWidth = 189;
     ui::createControl(label(ids::kStatusLine, 5, 125, statusWidth, kStatusText, ui::Align::Left));
 }

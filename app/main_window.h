@@ -10,8 +10,7 @@
 bool openMainWindow(const ui::ScreenSize& display);
 
 // Creates the eleven controls, the value labels showing the sample.
-void createMainControls(const ui::ScreenSize& display, const MemorySample& sample,
-                        const Settings& settings);
+void createMainControls(const MemorySample& sample, const Settings& settings);
 
 // Rewrites the four value labels from the sample.
 void refreshDisplay(const MemorySample& sample, const Settings& settings);

@@ -25,7 +25,6 @@ struct AppState {
     Settings settings;
     MemorySample sample;
     PeakRecords records;
-    ui::ScreenSize display;
     std::uint32_t lastRefreshTick = 0;
     bool quit = false;
 };
@@ -40,13 +39,13 @@ void start(AppState& app)
                     "404.PRF", true);
     }
     app.settings = loadSettings(preferenceStore());
-    app.display = ui::primaryDisplaySize();
+    const ui::ScreenSize display = ui::primaryDisplaySize();
     app.lastRefreshTick = ui::tickCount();
     app.sample = sampleMemory(app.settings.unitData);
-    if (!openMainWindow(app.display)) {
+    if (!openMainWindow(display)) {
         reportError("Konnte kein Fenster zeichnen!", "GUI-Fehler", true);
     }
-    createMainControls(app.display, app.sample, app.settings);
+    createMainControls(app.sample, app.settings);
     ui::addShortcut(ids::kMainWindow, ui::Key::F1, ids::kHelpMenuItem);
     ui::sleepMs(250);
     ui::makeTopmost(ids::kMainWindow);

@@ -29,7 +29,7 @@ static_assert(kClipBufferFlags == 0x180E2);
 const char kWindowClass[] = "MemoluxSoundWindow";
 
 struct DeviceState {
-    HWND window = nullptr;  // made once, kept for the life of the process
+    HWND window = nullptr;  // exists while the device is open
     HMODULE library = nullptr;
     IDirectSound* device = nullptr;
     IDirectSoundBuffer* primary = nullptr;
@@ -41,12 +41,8 @@ DeviceState& state()
     return device;
 }
 
-HWND hiddenWindow()
+HWND createHiddenWindow()
 {
-    DeviceState& device = state();
-    if (device.window != nullptr) {
-        return device.window;
-    }
     HINSTANCE instance = GetModuleHandleA(nullptr);
     WNDCLASSA windowClass{};
     windowClass.lpfnWndProc = DefWindowProcA;
@@ -55,26 +51,20 @@ HWND hiddenWindow()
     if (RegisterClassA(&windowClass) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
         return nullptr;
     }
-    device.window = CreateWindowExA(0, kWindowClass, "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
-                                    instance, nullptr);
-    return device.window;
+    HWND window = CreateWindowExA(0, kWindowClass, "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, instance, nullptr);
+    if (window == nullptr) {
+        UnregisterClassA(kWindowClass, instance);
+    }
+    return window;
 }
 
-// Releases what an open (or half-open) device holds; the window stays.
-void releaseDevice()
+void destroyHiddenWindow()
 {
     DeviceState& device = state();
-    if (device.primary != nullptr) {
-        device.primary->Release();
-        device.primary = nullptr;
-    }
-    if (device.device != nullptr) {
-        device.device->Release();
-        device.device = nullptr;
-    }
-    if (device.library != nullptr) {
-        FreeLibrary(device.library);
-        device.library = nullptr;
+    if (device.window != nullptr) {
+        DestroyWindow(device.window);
+        device.window = nullptr;
+        UnregisterClassA(kWindowClass, GetModuleHandleA(nullptr));
     }
 }
 
@@ -93,8 +83,8 @@ DSBUFFERDESC bufferDescription(DWORD flags, DWORD bytes, WAVEFORMATEX* format)
 bool openDevice()
 {
     DeviceState& device = state();
-    HWND window = hiddenWindow();
-    if (window == nullptr) {
+    device.window = createHiddenWindow();
+    if (device.window == nullptr) {
         return false;
     }
     device.library = LoadLibraryA("DSOUND.DLL");
@@ -112,7 +102,7 @@ bool openDevice()
         device.device = nullptr;
         return false;
     }
-    if (FAILED(device.device->SetCooperativeLevel(window, DSSCL_PRIORITY))) {
+    if (FAILED(device.device->SetCooperativeLevel(device.window, DSSCL_PRIORITY))) {
         return false;
     }
     // No format: the device keeps its own default primary format.
@@ -148,25 +138,32 @@ bool fillBuffer(IDirectSoundBuffer* buffer, const unsigned char* samples, DWORD 
 
 }  // namespace
 
+void closeSoundDevice()
+{
+    DeviceState& device = state();
+    if (device.primary != nullptr) {
+        device.primary->Release();
+        device.primary = nullptr;
+    }
+    if (device.device != nullptr) {
+        device.device->Release();
+        device.device = nullptr;
+    }
+    if (device.library != nullptr) {
+        FreeLibrary(device.library);
+        device.library = nullptr;
+    }
+    destroyHiddenWindow();
+}
+
 bool openSoundDevice()
 {
     if (openDevice()) {
         return true;
     }
-    releaseDevice();
+    // A half-open device is released whole, its window included.
+    closeSoundDevice();
     return false;
-}
-
-void closeSoundDevice()
-{
-    releaseDevice();
-    // The device is closed only at the end: its window goes with it.
-    DeviceState& device = state();
-    if (device.window != nullptr) {
-        DestroyWindow(device.window);
-        device.window = nullptr;
-        UnregisterClassA(kWindowClass, GetModuleHandleA(nullptr));
-    }
 }
 
 SoundBuffer* createSoundBuffer(const unsigned char* format, std::uint32_t formatSize,

@@ -2,6 +2,8 @@
 // store holds a file no other program can change, delete or rename it.
 #include <windows.h>
 
+#include <new>
+
 #include "settings/file_access.h"
 
 struct PlatformFile {
@@ -38,7 +40,11 @@ PlatformFile* openFile(const std::string& path, FileOpenMode mode)
     if (handle == INVALID_HANDLE_VALUE) {
         return nullptr;
     }
-    return new PlatformFile{handle};
+    PlatformFile* file = new (std::nothrow) PlatformFile{handle};
+    if (file == nullptr) {
+        CloseHandle(handle);
+    }
+    return file;
 }
 
 void closeFile(PlatformFile* file)

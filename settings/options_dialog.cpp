@@ -60,9 +60,9 @@ void createOptionsControls(const PreferenceStore& store)
     ui::createControl(spin);
     // The state is taken into the range; the text shows the file's number
     // even when it lies outside.
-    ui::setControlState(ids::kIntervalSpin, store.readInteger(kRefreshTimeKey, kDefaultRefreshTime));
-    ui::setControlText(ids::kIntervalSpin,
-                       formatInteger(store.readInteger(kRefreshTimeKey, kDefaultRefreshTime)));
+    const std::int32_t interval = store.readInteger(kRefreshTimeKey, kDefaultRefreshTime);
+    ui::setControlState(ids::kIntervalSpin, interval);
+    ui::setControlText(ids::kIntervalSpin, formatInteger(interval));
 
     ui::createControl(control(ids::kIntervalUnit, ControlKind::Label, 180, 30, 70, 20, "Millisekunden"));
     ui::createControl(control(ids::kUnitCaption, ControlKind::Label, 10, 60, 60, 20, "Angabe in"));

@@ -178,9 +178,9 @@ TEST_F(OptionsTest, TypingKeepsTheTextAndLeavingTheBoxShowsTheState)
         // The program takes the typed text into the state in its own loop.
         EXPECT_TRUE(waitUntil(3000, [&] { return spinState(field) == c.state; })) << spinState(field);
         EXPECT_EQ(windowText(field), c.typed) << "typing alone never rewrites the text";
-        // Tab takes the focus to the list.
-        // Wait for the focus first: where the text does not change, the text
-        // alone cannot tell whether the box was left yet.
+        // Tab takes the focus to the list. Wait for the focus first: where the
+        // text does not change, the text alone cannot tell whether the box
+        // was left yet.
         PostMessageA(field, WM_KEYDOWN, VK_TAB, 0);
         const HWND list = GetDlgItem(options, kList);
         EXPECT_TRUE(waitUntil(3000, [&] { return focusedWindow(field) == list; })) << focusedWindow(field);
